@@ -126,6 +126,8 @@ void start_toolkit(const ProgramResources& resources)
     if (!designs_readable(resources.designs))
         fatal_error("载入窗口模板数据段出错!");
     rt.designs = resources.designs;
+    if (resources.painter)
+        rt.painter = resources.painter;
     register_face_aliases();
     if (!rt.platform)
         fatal_error("没有可用的显示平台");

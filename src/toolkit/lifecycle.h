@@ -13,9 +13,12 @@
 
 namespace toolkit {
 
+class ControlPainter;
+
 struct ProgramResources {
     std::vector<const WindowDesign*> designs;
     PlatformPictures pictures;
+    ControlPainter* painter = nullptr; // the program's drawing of its controls
 };
 
 // The platform the next start_toolkit opens. main() installs the SDL one,

@@ -16,7 +16,7 @@
 
 namespace toolkit {
 
-class HeadlessPlatform final : public Platform {
+class HeadlessPlatform : public Platform {
 public:
     struct MessageBoxRecord {
         std::string caption;
