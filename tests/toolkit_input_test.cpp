@@ -138,9 +138,9 @@ TEST_F(MessageBox, IsDismissedByOkEnterSpaceEscapeAndItsCloseButton)
     static const toolkit::WindowDesign design = window({});
     using Dismiss = void (*)(toolkit::HeadlessPlatform&);
     Dismiss ways[] = {
-        [](toolkit::HeadlessPlatform& p) { p.press_key(Key::enter); },
-        [](toolkit::HeadlessPlatform& p) { p.press_key(Key::space); },
-        [](toolkit::HeadlessPlatform& p) { p.press_key(Key::escape); },
+        [](toolkit::HeadlessPlatform& p) { p.push({PlatformEvent::Type::key_pressed, 0, {}, Key::enter}); },
+        [](toolkit::HeadlessPlatform& p) { p.push({PlatformEvent::Type::key_pressed, 0, {}, Key::space}); },
+        [](toolkit::HeadlessPlatform& p) { p.push({PlatformEvent::Type::key_pressed, 0, {}, Key::escape}); },
         [](toolkit::HeadlessPlatform& p) { p.push({PlatformEvent::Type::close_requested, 0, {}, Key::other}); },
         [](toolkit::HeadlessPlatform& p) {
             toolkit::Rect ok = toolkit::layout_message_box("text", toolkit::MessageBoxIcon::none).ok_button;
