@@ -490,7 +490,7 @@ Size png_size(ByteString picture)
     return {be32(16), be32(20)};
 }
 
-TEST(ProgramResources, HoldTheMainWindowTheIconsAndTheHandCursor)
+TEST(ProgramResources, HoldTheMainWindowTheIconsTheHandCursorAndThePainter)
 {
     ProgramResources resources = ui::program_resources();
     ASSERT_EQ(resources.designs.size(), 1u);
@@ -507,6 +507,9 @@ TEST(ProgramResources, HoldTheMainWindowTheIconsAndTheHandCursor)
     EXPECT_GT(cursor.height, ui::kHandHotSpot.y);
     EXPECT_EQ(resources.pictures.hand_hot_spot.x, 6);
     EXPECT_EQ(resources.pictures.hand_hot_spot.y, 1);
+
+    ASSERT_NE(resources.painter, nullptr);
+    EXPECT_EQ(ui::program_resources().painter, resources.painter) << "one painter for the process";
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the program hands the toolkit at start-up: its one window design and
-// the pictures the platform needs (the program icon and the hand cursor).
+// What the program hands the toolkit at start-up: its one window design, the
+// pictures the platform needs (the program icon and the hand cursor) and the
+// drawing of its labels, picture boxes and hyperlink box.
 
 #include "toolkit/lifecycle.h"
 
