@@ -180,14 +180,15 @@ std::optional<Bytes> lzw_decode(const Bytes& data, int min_code_size) {
     };
     reset();
     Bytes out;
-    std::optional<unsigned> prev;
+    constexpr unsigned kNone = ~0u; // no previous code since the last clear
+    unsigned prev = kNone;
     for (std::size_t bit = 0; bit + width <= data.size() * 8;) {
         unsigned code = 0;
         for (int k = 0; k < width; ++k, ++bit)
             code |= ((data[bit / 8] >> (bit % 8)) & 1u) << k;
         if (code == clear) {
             reset();
-            prev.reset();
+            prev = kNone;
             continue;
         }
         if (code == end)
@@ -195,13 +196,13 @@ std::optional<Bytes> lzw_decode(const Bytes& data, int min_code_size) {
         Bytes entry;
         if (code < dict.size() && code != end && code != clear)
             entry = dict[code];
-        else if (code == dict.size() && prev)
-            entry = dict[*prev], entry.push_back(dict[*prev][0]);
+        else if (code == dict.size() && prev != kNone)
+            entry = dict[prev], entry.push_back(dict[prev][0]);
         else
             return std::nullopt;
         out.insert(out.end(), entry.begin(), entry.end());
-        if (prev && dict.size() < 4096) {
-            Bytes grown = dict[*prev];
+        if (prev != kNone && dict.size() < 4096) {
+            Bytes grown = dict[prev];
             grown.push_back(entry[0]);
             dict.push_back(std::move(grown));
         }
