@@ -203,16 +203,16 @@ void put_rows(GifFileType* gif, const GifFrame& frame)
     }
 }
 
-Bytes encode_gif(const GifSpec& spec)
+Bytes encode_gif(const GifSpec& options)
 {
     Bytes out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, append_output, &error);
     EGifSetGifVersion(gif, true);
-    ColorMapObject* global = make_colour_map(spec.colours);
-    EXPECT_EQ(EGifPutScreenDesc(gif, spec.width, spec.height, 8, 0, global), GIF_OK);
+    ColorMapObject* global = make_colour_map(options.colours);
+    EXPECT_EQ(EGifPutScreenDesc(gif, options.width, options.height, 8, 0, global), GIF_OK);
     GifFreeMapObject(global);
-    for (const GifFrame& frame : spec.frames) {
+    for (const GifFrame& frame : options.frames) {
         if (frame.control_block) {
             GraphicsControlBlock control{frame.disposal, false, frame.delay_cs, frame.transparent};
             GifByteType extension[4];
@@ -417,9 +417,9 @@ TEST(GifDecoding, LeavesOutIndicesBeyondTheColourMap)
 
 TEST(GifDecoding, RefusesAFrameWithoutAnyColourMap)
 {
-    const GifSpec spec{2, 1, {{.rows = {"01"}}}};
-    ASSERT_TRUE(decode(encode_gif(spec)));
-    EXPECT_FALSE(decode(without_global_colours(encode_gif(spec))));
+    const GifSpec options{2, 1, {{.rows = {"01"}}}};
+    ASSERT_TRUE(decode(encode_gif(options)));
+    EXPECT_FALSE(decode(without_global_colours(encode_gif(options))));
 
     GifSpec local_only{2, 1, {{.rows = {"01"}, .local_colours = kPalette}}};
     EXPECT_TRUE(decode(without_global_colours(encode_gif(local_only))));

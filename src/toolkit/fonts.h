@@ -25,6 +25,10 @@ struct FontDescriptionDeleter {
 };
 using FontDescription = std::unique_ptr<PangoFontDescription, FontDescriptionDeleter>;
 
+// The one way every text of the program is rendered: grey antialiasing,
+// slight hinting, whole-pixel glyph advances.
+void set_text_rendering_options(PangoContext* context);
+
 // The Pango description of a font; an empty face gives the system GUI font.
 FontDescription font_description(const Font& font);
 

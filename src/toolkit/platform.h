@@ -42,7 +42,7 @@ struct PlatformEvent {
     Key key = Key::other;
 };
 
-struct WindowSpec {
+struct WindowOptions {
     std::string title;
     Size client_size;
     Point client_position;
@@ -75,7 +75,7 @@ public:
     virtual FrameExtents frame_extents() { return {}; }
 
     // Windows are created hidden and not resizable.
-    virtual WindowHandle create_window(const WindowSpec& spec) = 0;
+    virtual WindowHandle create_window(const WindowOptions& options) = 0;
     virtual void show_window(WindowHandle window, bool activate) = 0;
     virtual void destroy_window(WindowHandle window) = 0;
     // Puts the changed rectangles of a composed ARGB32 frame on the screen.

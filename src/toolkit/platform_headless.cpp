@@ -54,17 +54,17 @@ bool HeadlessPlatform::open(const PlatformPictures&, std::string& error)
 
 void HeadlessPlatform::close() { m_log.push_back("close"); }
 
-WindowHandle HeadlessPlatform::create_window(const WindowSpec& spec)
+WindowHandle HeadlessPlatform::create_window(const WindowOptions& options)
 {
     WindowHandle handle = m_next_handle++;
     WindowRecord record;
-    record.title = spec.title;
-    record.client_size = spec.client_size;
-    record.client_position = spec.client_position;
-    record.modal_for = spec.modal_for;
-    record.pixels = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.client_size.width, spec.client_size.height);
+    record.title = options.title;
+    record.client_size = options.client_size;
+    record.client_position = options.client_position;
+    record.modal_for = options.modal_for;
+    record.pixels = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, options.client_size.width, options.client_size.height);
     m_windows.emplace(handle, record);
-    m_log.push_back("create " + std::to_string(handle) + " " + spec.title);
+    m_log.push_back("create " + std::to_string(handle) + " " + options.title);
     return handle;
 }
 

@@ -66,7 +66,7 @@ public:
     bool open(const PlatformPictures& pictures, std::string& error) override;
     void close() override;
     Size screen_size() override { return m_screen; }
-    WindowHandle create_window(const WindowSpec& spec) override;
+    WindowHandle create_window(const WindowOptions& options) override;
     void show_window(WindowHandle window, bool activate) override;
     void destroy_window(WindowHandle window) override;
     void present(WindowHandle window, cairo_surface_t* frame, std::span<const Rect> changed) override;

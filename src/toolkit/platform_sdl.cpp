@@ -195,7 +195,7 @@ std::vector<long> net_wm_icon_words(const std::vector<CairoSurface>& icons)
 }
 
 // Set on the hidden window, so the window manager reads them when it is first shown.
-void set_window_manager_hints(SDL_Window* window, const WindowSpec& spec, const std::vector<CairoSurface>& icons)
+void set_window_manager_hints(SDL_Window* window, const WindowOptions& options, const std::vector<CairoSurface>& icons)
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -219,7 +219,7 @@ void set_window_manager_hints(SDL_Window* window, const WindowSpec& spec, const 
     // hints atom yet; with the hints set that would only make it look like a dialog.
     xlib->delete_property(display, x_window, XA_WM_TRANSIENT_FOR);
 
-    std::array<long, 18> size_hints = fixed_size_hints(spec.client_position, spec.client_size);
+    std::array<long, 18> size_hints = fixed_size_hints(options.client_position, options.client_size);
     replace(XA_WM_NORMAL_HINTS, XA_WM_SIZE_HINTS, 32, size_hints.data(), size_hints.size());
 
     // Replaces the single size SDL_SetWindowIcon put there.
@@ -230,7 +230,7 @@ void set_window_manager_hints(SDL_Window* window, const WindowSpec& spec, const 
     replace(XA_WM_CLASS, XA_STRING, 8, kWindowClass, sizeof kWindowClass);
     // SDL stores the old-style name as UTF-8 bytes labelled Latin-1, which
     // garbles a Chinese title; labelled UTF-8 it is read right (xdotool too).
-    replace(XA_WM_NAME, atom("UTF8_STRING"), 8, spec.title.data(), spec.title.size());
+    replace(XA_WM_NAME, atom("UTF8_STRING"), 8, options.title.data(), options.title.size());
     xlib->flush(display);
 }
 
@@ -326,22 +326,22 @@ public:
         return {mode.w, mode.h};
     }
 
-    WindowHandle create_window(const WindowSpec& spec) override
+    WindowHandle create_window(const WindowOptions& options) override
     {
         Uint32 flags = SDL_WINDOW_HIDDEN;
-        if (!spec.show_in_taskbar)
+        if (!options.show_in_taskbar)
             flags |= SDL_WINDOW_SKIP_TASKBAR;
-        SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), spec.client_position.x, spec.client_position.y,
-                                              spec.client_size.width, spec.client_size.height, flags);
+        SDL_Window* window = SDL_CreateWindow(options.title.c_str(), options.client_position.x, options.client_position.y,
+                                              options.client_size.width, options.client_size.height, flags);
         if (!window)
             return 0;
-        SDL_SetWindowMinimumSize(window, spec.client_size.width, spec.client_size.height);
-        SDL_SetWindowMaximumSize(window, spec.client_size.width, spec.client_size.height);
+        SDL_SetWindowMinimumSize(window, options.client_size.width, options.client_size.height);
+        SDL_SetWindowMaximumSize(window, options.client_size.width, options.client_size.height);
         if (SdlSurface icon = window_icon())
             SDL_SetWindowIcon(window, icon.get());
-        set_window_manager_hints(window, spec, m_icons);
-        if (spec.modal_for)
-            SDL_SetWindowModalFor(window, sdl_window(spec.modal_for));
+        set_window_manager_hints(window, options, m_icons);
+        if (options.modal_for)
+            SDL_SetWindowModalFor(window, sdl_window(options.modal_for));
 
         WindowHandle handle = m_next_handle++;
         m_windows[handle] = window;

@@ -145,12 +145,7 @@ private:
     {
         if (!m_context) {
             m_context.reset(pango_font_map_create_context(pango_cairo_font_map_get_default()));
-            cairo_font_options_t* options = cairo_font_options_create();
-            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-            pango_cairo_context_set_font_options(m_context.get(), options);
-            cairo_font_options_destroy(options);
+            set_text_rendering_options(m_context.get());
         }
         return m_context.get();
     }

@@ -28,9 +28,9 @@ void draw_label(cairo_t* cr, const toolkit::LabelStyle& style, toolkit::Size inn
     if (style.text.empty())
         return;
 
-    TextSpec spec{style.text, style.font, style.word_wrap ? inner.width : -1, pango_alignment(style.horizontal_align),
+    TextSpec options{style.text, style.font, style.word_wrap ? inner.width : -1, pango_alignment(style.horizontal_align),
                   false};
-    PangoLayout* layout = layouts.layout(cr, &style, spec);
+    PangoLayout* layout = layouts.layout(cr, &style, options);
 
     // A wrapped layout already places its lines across the inner width.
     toolkit::Point origin;

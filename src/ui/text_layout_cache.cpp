@@ -31,26 +31,20 @@ PangoContext* TextLayoutCache::context()
     if (!m_context) {
         m_font_map.reset(pango_cairo_font_map_new());
         m_context.reset(pango_font_map_create_context(m_font_map.get()));
-
-        cairo_font_options_t* options = cairo_font_options_create();
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-        pango_cairo_context_set_font_options(m_context.get(), options);
-        cairo_font_options_destroy(options);
+        toolkit::set_text_rendering_options(m_context.get());
     }
     return m_context.get();
 }
 
-std::unique_ptr<PangoLayout, TextLayoutCache::GObjectUnref> TextLayoutCache::make_layout(const TextSpec& spec)
+std::unique_ptr<PangoLayout, TextLayoutCache::GObjectUnref> TextLayoutCache::make_layout(const TextSpec& options)
 {
     std::unique_ptr<PangoLayout, GObjectUnref> layout(pango_layout_new(context()));
-    toolkit::FontDescription description = toolkit::font_description(spec.font);
+    toolkit::FontDescription description = toolkit::font_description(options.font);
     pango_layout_set_font_description(layout.get(), description.get());
-    pango_layout_set_single_paragraph_mode(layout.get(), spec.single_line);
-    pango_layout_set_alignment(layout.get(), spec.alignment);
-    if (spec.wrap_width >= 0) {
-        pango_layout_set_width(layout.get(), spec.wrap_width * PANGO_SCALE);
+    pango_layout_set_single_paragraph_mode(layout.get(), options.single_line);
+    pango_layout_set_alignment(layout.get(), options.alignment);
+    if (options.wrap_width >= 0) {
+        pango_layout_set_width(layout.get(), options.wrap_width * PANGO_SCALE);
         pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
     }
     // Lines advance by the character height, as with the design's faces,
@@ -62,20 +56,20 @@ std::unique_ptr<PangoLayout, TextLayoutCache::GObjectUnref> TextLayoutCache::mak
     pango_layout_set_attributes(layout.get(), attributes);
     pango_attr_list_unref(attributes);
     // Pango breaks lines at "\r\n" as one break.
-    pango_layout_set_text(layout.get(), spec.text.data(), static_cast<int>(spec.text.size()));
+    pango_layout_set_text(layout.get(), options.text.data(), static_cast<int>(options.text.size()));
     return layout;
 }
 
-PangoLayout* TextLayoutCache::layout(cairo_t* cr, const void* owner, const TextSpec& spec)
+PangoLayout* TextLayoutCache::layout(cairo_t* cr, const void* owner, const TextSpec& options)
 {
     // Follows the target's transformation; layouts notice a changed context
     // and lay themselves out again.
     pango_cairo_update_context(cr, context());
 
     Entry& entry = m_entries[owner];
-    if (!entry.layout || !(entry.spec == spec)) {
-        entry.layout = make_layout(spec);
-        entry.spec = spec;
+    if (!entry.layout || !(entry.options == options)) {
+        entry.layout = make_layout(options);
+        entry.options = options;
     }
     return entry.layout.get();
 }

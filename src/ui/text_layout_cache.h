@@ -35,21 +35,21 @@ public:
     TextLayoutCache(const TextLayoutCache&) = delete;
     TextLayoutCache& operator=(const TextLayoutCache&) = delete;
 
-    // The layout of spec for drawing on cr, kept under owner (the style object
+    // The layout of options for drawing on cr, kept under owner (the style object
     // the text belongs to). Valid until the next call for the same owner.
-    PangoLayout* layout(cairo_t* cr, const void* owner, const TextSpec& spec);
+    PangoLayout* layout(cairo_t* cr, const void* owner, const TextSpec& options);
 
 private:
     struct GObjectUnref {
         void operator()(void* object) const;
     };
     struct Entry {
-        TextSpec spec;
+        TextSpec options;
         std::unique_ptr<PangoLayout, GObjectUnref> layout;
     };
 
     PangoContext* context();
-    std::unique_ptr<PangoLayout, GObjectUnref> make_layout(const TextSpec& spec);
+    std::unique_ptr<PangoLayout, GObjectUnref> make_layout(const TextSpec& options);
 
     std::unique_ptr<PangoFontMap, GObjectUnref> m_font_map;
     std::unique_ptr<PangoContext, GObjectUnref> m_context;
