@@ -267,6 +267,7 @@ void reset_for_testing()
     rt.platform_open = false;
     rt.designs.clear();
     rt.cleanup = nullptr;
+    rt.painter = nullptr;
     rt.open_box = nullptr;
     rt.ending = false;
 }
