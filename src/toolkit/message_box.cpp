@@ -84,15 +84,19 @@ int show_message_box(std::string_view text, std::string_view caption, int style,
     box.icon = icon;
     box.layout = layout_message_box(text, icon);
 
-    // Centred over the program's window, or on the screen when there is none.
+    // Centred over the program's window where it lies now, or on the screen
+    // when there is none.
     Size screen = platform.screen_size();
-    Point position{(screen.width - box.layout.client.width) / 2, (screen.height - box.layout.client.height) / 2};
+    Rect over{0, 0, screen.width, screen.height};
     WindowHandle owner = 0;
     if (!rt.windows.empty()) {
-        // The owner's client position is not tracked; centring on the screen
-        // matches a window that opened centred.
-        owner = rt.windows.front()->handle();
+        const Window& main = *rt.windows.front();
+        owner = main.handle();
+        if (std::optional<Point> at = platform.client_position(owner))
+            over = {at->x, at->y, main.design().client_size.width, main.design().client_size.height};
     }
+    Point position{over.x + (over.width - box.layout.client.width) / 2,
+                   over.y + (over.height - box.layout.client.height) / 2};
     box.handle = platform.create_window({std::string(caption), box.layout.client, position, owner, false});
     if (!box.handle)
         return 1;

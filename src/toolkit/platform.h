@@ -74,6 +74,10 @@ public:
     // The frame around a client area; the classic 3 and 22 pixels where unknown.
     virtual FrameExtents frame_extents() { return {}; }
 
+    // Where a window's client area lies on the screen now (the user may have
+    // moved it); nothing when the platform cannot tell.
+    virtual std::optional<Point> client_position(WindowHandle /*window*/) { return std::nullopt; }
+
     // Windows are created hidden and not resizable.
     virtual WindowHandle create_window(const WindowOptions& options) = 0;
     virtual void show_window(WindowHandle window, bool activate) = 0;

@@ -66,6 +66,7 @@ public:
     bool open(const PlatformPictures& pictures, std::string& error) override;
     void close() override;
     Size screen_size() override { return m_screen; }
+    std::optional<Point> client_position(WindowHandle handle) override { return window(handle).client_position; }
     WindowHandle create_window(const WindowOptions& options) override;
     void show_window(WindowHandle window, bool activate) override;
     void destroy_window(WindowHandle window) override;

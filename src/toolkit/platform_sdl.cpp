@@ -318,6 +318,16 @@ public:
         m_open = false;
     }
 
+    std::optional<Point> client_position(WindowHandle handle) override
+    {
+        auto found = m_windows.find(handle);
+        if (found == m_windows.end())
+            return std::nullopt;
+        Point position;
+        SDL_GetWindowPosition(found->second, &position.x, &position.y);
+        return position;
+    }
+
     Size screen_size() override
     {
         SDL_DisplayMode mode;
