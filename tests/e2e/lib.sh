@@ -151,7 +151,8 @@ e2e_start_xvfb() {
   local n
   for n in $(seq 91 120); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    # -noreset: a server that resets when its last client leaves refuses the next one meanwhile.
+    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$n"
     if e2e_poll 10 e2e_xvfb_ready; then
@@ -272,6 +273,7 @@ readonly E2E_NOT_WHITE='!(r == 255 && g == 255 && b == 255)' \
 #   ball=N    pixels of the ball's box that are not white
 #   answer=N  dark red pixels of the answer picture box (under the ball)
 #   caption=R,G,B  the caption's gradient at its black row, left edge
+#   yellow=N  yellow pixels of the caption label (its text)
 #   grid=N    dark red pixels of the grid (numbers and symbols)
 #   retry=N   pixels of the retry button's box that are not white
 e2e_state_counts() {
@@ -282,21 +284,23 @@ e2e_state_counts() {
       if (x >= 77 && x < 253 && y >= 9 && y < 225 && !white) ball++
       if (x >= 151 && x < 176 && y >= 161 && y < 186 && darkred) answer++
       if (x == 87 && y == 89) caption = r "," g "," b
+      if (x >= 87 && x < 247 && y >= 73 && y < 105 && r >= 200 && g >= 200 && b <= 80) yellow++
       if (x >= 366 && x < 647 && y >= 17 && y < 498 && darkred) grid++
       if (x >= 125 && x < 213 && y >= 233 && y < 273 && !white) retry++ }
-    END { printf "ball=%d answer=%d caption=%s grid=%d retry=%d\n", ball, answer, caption, grid, retry }'
+    END { printf "ball=%d answer=%d caption=%s yellow=%d grid=%d retry=%d\n", ball, answer, caption, yellow, grid, retry }'
 }
 
 # e2e_state SHOT: "covered" (ball over the answer, full grid, no retry button),
-# "revealed" (caption and answer symbol in the ball's place, the hint over the
-# grid, the retry button), or the counts when it is neither.
+# "revealed" (the caption, yellow on its gradient, and the answer symbol in the
+# ball's place, the hint over the grid, the retry button), or the counts when
+# it is neither.
 e2e_state() {
-  local counts pair ball answer caption grid retry
+  local counts pair ball answer caption yellow grid retry
   counts=$(e2e_state_counts "$1")
   for pair in $counts; do declare "$pair"; done
   if ((ball >= 15000 && grid >= 5000 && retry == 0)); then
     echo covered
-  elif ((ball < 8000 && answer >= 30 && grid == 0 && retry >= 1000)) && [[ $caption == 0,0,0 ]]; then
+  elif ((ball < 8000 && answer >= 30 && yellow >= 20 && grid == 0 && retry >= 1000)) && [[ $caption == 0,0,0 ]]; then
     echo revealed
   else
     echo "neither covered nor revealed: $counts"

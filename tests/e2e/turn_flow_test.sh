@@ -173,12 +173,23 @@ e2e_key "$E2E_MAIN" Escape
 e2e_expect_exit 0 "Esc after a reveal"
 e2e_expect_launches 2 "banner twice, then Esc"
 
-echo "--- the close request while revealed"
+echo "--- the keyboard: Tab, then Space on the retry button; the close request while revealed"
 e2e_start_program
 reveal "ball pressed"
+# Before Tab no control has the focus: Space does nothing (the banner press
+# after it shows when it has been handled).
+e2e_key "$E2E_MAIN" space
+e2e_click "${BANNER[@]}"
+e2e_expect_launches 1 "Space, then the banner"
+e2e_wait_state revealed "Space without the focus"
+e2e_key "$E2E_MAIN" Tab
+e2e_key "$E2E_MAIN" space
+e2e_wait_state covered "Tab, then Space"
+e2e_ok "Space alone does nothing; Tab gives the retry button the focus and Space presses it"
+reveal "ball pressed again"
 e2e_close_request "$E2E_MAIN"
 e2e_expect_exit 0 "close request"
-e2e_expect_launches 0 "close request"
+e2e_expect_launches 1 "close request"
 
 full_session ok
 full_session esc
