@@ -33,7 +33,7 @@ if ! grep -q 'minimum size: 680 by 527$' <<<"$hints" || ! grep -q 'maximum size:
 fi
 e2e_ok "size hints: minimum = maximum = 680x527"
 
-# flags, functions, decorations, input mode, status
+# Its fields: flags, functions, decorations, input mode, status.
 motif=$(xprop -id "$E2E_MAIN" _MOTIF_WM_HINTS | sed -n 's/^_MOTIF_WM_HINTS([A-Z_]*) = //p')
 [[ -n $motif ]] || e2e_fail "no _MOTIF_WM_HINTS on the window"
 IFS=', ' read -r flags functions decorations _ <<<"$motif"
@@ -81,7 +81,7 @@ done
 e2e_ok "grid numbers dark red (128, 0, 0)"
 
 # The right borders of the rightmost column run down x 646: black under the
-# grid, white were the hint label shown over it.
+# grid, white if the hint label were shown over it.
 black=$(e2e_count "$shot" 646 17 1 481 'r == 0 && g == 0 && b == 0')
 ((black == 481)) || e2e_fail "only $black of the 481 pixels of the grid's right border are black: is the hint label shown?"
 e2e_ok "hint label not shown: the grid's right border is black"
