@@ -268,6 +268,18 @@ TEST_F(WindowPixels, GridCellsShowDarkRedNumbersAndSymbolsInBlackBorders)
     }
 }
 
+// The same symbol scaled into boxes at different places gives the same pixels.
+TEST_F(WindowPixels, AnswerCellsShowIdenticalPixels)
+{
+    auto inner_of = [](int number) {
+        const Rect box = trick::picture_box_rect(number);
+        return Rect{box.x + 1, box.y + 1, 23, 23};
+    };
+    const auto first = pixels(inner_of(9));
+    for (int number : {18, 27, 36, 45, 54, 63, 72, 81})
+        EXPECT_EQ(pixels(inner_of(number)), first) << "cell " << number;
+}
+
 // Revealed --------------------------------------------------------------------
 
 TEST_F(WindowPixels, RevealedCaptionHasTheIntegerGradientAndYellowText)

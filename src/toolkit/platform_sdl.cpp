@@ -267,6 +267,12 @@ public:
         // Closing a window is the toolkit's business; SDL_QUIT then only comes from a signal.
         SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        // Without any display named there is nothing to try (and SDL's attempts
+        // only add noise to standard error).
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER")) {
+            error = "cannot open the display (DISPLAY is not set)";
+            return false;
+        }
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
             error = std::string("cannot open the display: ") + SDL_GetError();
             return false;

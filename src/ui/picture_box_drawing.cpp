@@ -25,6 +25,54 @@ toolkit::Rect fitted(toolkit::Size picture, toolkit::Size inner)
             static_cast<int>(height)};
 }
 
+// A picture scaled to the size it is drawn at, made once and kept with the
+// picture itself: every box of that size shows exactly the same pixels
+// wherever it lies, and a repaint only copies them.
+struct ScaledCopy {
+    toolkit::Size size;
+    cairo_surface_t* surface = nullptr;
+};
+
+const cairo_user_data_key_t kScaledCopyKey{};
+
+void destroy_scaled_copy(void* data)
+{
+    auto* copy = static_cast<ScaledCopy*>(data);
+    cairo_surface_destroy(copy->surface);
+    delete copy;
+}
+
+cairo_surface_t* scaled_to(cairo_surface_t* image, toolkit::Size size)
+{
+    toolkit::Size own{cairo_image_surface_get_width(image), cairo_image_surface_get_height(image)};
+    if (own == size)
+        return image;
+    auto* cached = static_cast<ScaledCopy*>(cairo_surface_get_user_data(image, &kScaledCopyKey));
+    if (cached && cached->size == size)
+        return cached->surface;
+
+    cairo_surface_t* scaled = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height);
+    cairo_t* cr = cairo_create(scaled);
+    // The pattern maps the whole image onto the new size; PAD keeps the
+    // filter from blending the edge pixels with transparency.
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image);
+    cairo_matrix_t matrix;
+    cairo_matrix_init_scale(&matrix, static_cast<double>(own.width) / size.width,
+                            static_cast<double>(own.height) / size.height);
+    cairo_pattern_set_matrix(pattern, &matrix);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_set_source(cr, pattern);
+    cairo_paint(cr);
+    cairo_pattern_destroy(pattern);
+    cairo_destroy(cr);
+    cairo_surface_flush(scaled);
+
+    // Replacing the key's data destroys a copy made for another size.
+    cairo_surface_set_user_data(image, &kScaledCopyKey, new ScaledCopy{size, scaled}, destroy_scaled_copy);
+    return scaled;
+}
+
 } // namespace
 
 toolkit::Rect picture_placement(toolkit::DisplayMode mode, toolkit::Size picture, toolkit::Size inner)
@@ -49,23 +97,11 @@ void draw_picture_box(cairo_t* cr, const toolkit::PictureBoxStyle& style, const 
     if (place.empty())
         return;
 
-    // The pattern maps the placement onto the whole image; PAD keeps the
-    // filter from blending the edge pixels with transparency.
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image);
-    cairo_matrix_t matrix;
-    cairo_matrix_init_scale(&matrix, static_cast<double>(size.width) / place.width,
-                            static_cast<double>(size.height) / place.height);
-    cairo_matrix_translate(&matrix, -place.x, -place.y);
-    cairo_pattern_set_matrix(pattern, &matrix);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-
     cairo_save(cr);
-    cairo_set_source(cr, pattern);
+    cairo_set_source_surface(cr, scaled_to(image, {place.width, place.height}), place.x, place.y);
     cairo_rectangle(cr, place.x, place.y, place.width, place.height);
     cairo_fill(cr);
     cairo_restore(cr);
-    cairo_pattern_destroy(pattern);
 }
 
 } // namespace ui
