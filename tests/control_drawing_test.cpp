@@ -1,6 +1,7 @@
 // Labels, picture boxes and the hyperlink box painted onto small image
 // surfaces and read back pixel by pixel.
 
+#include "pixel_checks.h"
 #include "toolkit/fonts.h"
 #include "ui/painter.h"
 #include "ui/picture_box_drawing.h"
@@ -17,17 +18,10 @@
 #include <string>
 #include <vector>
 
-namespace toolkit {
-
-// Internal linkage, found by argument-dependent lookup for failure messages.
-[[maybe_unused]] static std::ostream& operator<<(std::ostream& out, const Color& c)
-{
-    return out << '(' << int(c.red) << ", " << int(c.green) << ", " << int(c.blue) << ')';
-}
-
-} // namespace toolkit
 
 namespace {
+
+using pixel_checks::near;
 
 using toolkit::Color;
 using toolkit::Rect;
@@ -40,11 +34,6 @@ constexpr Color kGrey{128, 128, 128};
 constexpr Color kDarkRed{128, 0, 0};
 constexpr Color kYellow{255, 255, 0};
 
-bool near(Color a, Color b, int tolerance)
-{
-    return std::abs(a.red - b.red) <= tolerance && std::abs(a.green - b.green) <= tolerance
-        && std::abs(a.blue - b.blue) <= tolerance;
-}
 
 // An ARGB32 surface standing in for the window, filled with one colour.
 class Canvas {

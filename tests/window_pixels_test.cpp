@@ -2,6 +2,7 @@
 // window's presented frame: the first sight, the revealed answer, the ball's
 // animation, the banner, the hyperlink box's colours and the cursor.
 
+#include "pixel_checks.h"
 #include "toolkit_fixture.h"
 
 #include "app/globals.h"
@@ -30,22 +31,10 @@
 #include <utility>
 #include <vector>
 
-namespace toolkit {
-
-// Internal linkage, found by argument-dependent lookup for failure messages.
-[[maybe_unused]] static std::ostream& operator<<(std::ostream& out, const Color& c)
-{
-    return out << '(' << int(c.red) << ", " << int(c.green) << ", " << int(c.blue) << ')';
-}
-
-[[maybe_unused]] static std::ostream& operator<<(std::ostream& out, const Rect& r)
-{
-    return out << '{' << r.x << ", " << r.y << ", " << r.width << ", " << r.height << '}';
-}
-
-} // namespace toolkit
 
 namespace {
+
+using pixel_checks::near;
 
 using toolkit::Color;
 using toolkit::Cursor;
@@ -86,11 +75,6 @@ constexpr Point kOnInstructions{100, 300};
 // other colours that a blend of one never passes for another.
 constexpr int kTextTolerance = 40;
 
-bool near(Color a, Color b, int tolerance)
-{
-    return std::abs(a.red - b.red) <= tolerance && std::abs(a.green - b.green) <= tolerance &&
-           std::abs(a.blue - b.blue) <= tolerance;
-}
 
 bool grey(Color c) { return c.red == c.green && c.green == c.blue; }
 
