@@ -1,4 +1,9 @@
+#include "app/globals.h"
 #include "toolkit/byte_string.h"
+#include "toolkit/lifecycle.h"
+#include "toolkit/platform_headless.h"
+#include "toolkit/runtime.h"
+#include "toolkit/testing.h"
 #include "trick/author.h"
 #include "trick/controls.h"
 #include "trick/turn_flow.h"
@@ -210,6 +215,37 @@ TEST(MainWindowDesign, ControlsMatchTheTable)
         EXPECT_EQ(shown_text(c), row.text);
         EXPECT_TRUE(style_matches_kind(c));
     }
+}
+
+// The window as loaded: the same controls in the same order, and at first
+// sight the designed visibility but for the retry button, which the first
+// turn hides again before the window is shown.
+TEST(LoadedMainWindow, HoldsTheDesignedControlsInOrder)
+{
+    toolkit::install_platform(std::make_unique<toolkit::HeadlessPlatform>());
+    toolkit::start_toolkit(ui::program_resources());
+    app::init_globals();
+    toolkit::register_cleanup(app::free_globals);
+    toolkit::load_start_window(trick::kMainWindowId);
+    const toolkit::Window* window = toolkit::find_window(trick::kMainWindowId);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->controls().size(), 208u);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.form_name);
+        const toolkit::Control& c = window->controls()[row.index];
+        EXPECT_EQ(c.design.form_name, row.form_name);
+        EXPECT_EQ(c.kind(), row.kind);
+        if (row.id) {
+            EXPECT_EQ(c.design.id, *row.id);
+        }
+        EXPECT_EQ(c.rect(), row.rect);
+        EXPECT_EQ(c.visible, row.visible && row.form_name != std::string("按钮1"));
+        EXPECT_EQ(c.design.enabled, row.enabled);
+        EXPECT_EQ(c.design.tag, row.tag);
+        EXPECT_EQ(shown_text(c.design), row.text);
+    }
+    toolkit::reset_for_testing();
+    app::free_globals();
 }
 
 TEST(MainWindowDesign, OnlyTheRetryButtonTakesTheFocus)
