@@ -28,8 +28,13 @@ if ((${#missing[@]})); then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  log=$(mktemp)
+  if ! { apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 30 "$log" >&2
+    echo "Installing the packages failed (full log: $log)." >&2
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
 # giflib before 5.2.1-2.5+deb12u1 has decoding flaws.
