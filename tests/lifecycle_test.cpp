@@ -21,6 +21,17 @@ void report_cleanup()
 
 void other_cleanup() { std::fputs("replaced clean-up ran\n", stderr); }
 
+// Records the boxes it is asked to show on standard error, so that a child
+// process can tell its parent.
+class TellingPlatform : public toolkit::HeadlessPlatform {
+public:
+    void message_box_opened(std::string_view caption, std::string_view text, int style) override
+    {
+        std::fprintf(stderr, "[box %.*s style %d]\n", static_cast<int>(caption.size()), caption.data(), style);
+        HeadlessPlatform::message_box_opened(caption, text, style);
+    }
+};
+
 const toolkit::WindowDesign& plain_window()
 {
     static const toolkit::WindowDesign design = window({label(1, {0, 0, 50, 20}), picture_box(2, {0, 30, 25, 25})});
@@ -92,17 +103,6 @@ TEST(FatalErrorText, CodeAndMessageLinesAppearOnlyWhenGiven)
     EXPECT_EQ(toolkit::runtime_error_message(4), "数组成员引用下标必须大于等于1");
 }
 
-// Records the boxes it is asked to show on standard error, so that a child
-// process can tell its parent.
-class TellingPlatform : public toolkit::HeadlessPlatform {
-public:
-    void message_box_opened(std::string_view caption, std::string_view text, int style) override
-    {
-        std::fprintf(stderr, "[box %.*s style %d]\n", static_cast<int>(caption.size()), caption.data(), style);
-        HeadlessPlatform::message_box_opened(caption, text, style);
-    }
-};
-
 TEST(FatalError, ShowsTheErrorBoxAfterWritingTheText)
 {
     auto fail = [] {
@@ -133,10 +133,10 @@ TEST(StartUp, UnreadableDesignsAndUnknownWindowsAreFatal)
     for (const toolkit::WindowDesign* design : {&clashing, &mismatched}) {
         EXPECT_EXIT(
             {
-                toolkit::install_platform(std::make_unique<toolkit::HeadlessPlatform>());
+                toolkit::install_platform(std::make_unique<TellingPlatform>());
                 toolkit::start_toolkit({{design}, {}, nullptr});
             },
-            ::testing::ExitedWithCode(255), "载入窗口模板数据段出错!");
+            ::testing::ExitedWithCode(255), "载入窗口模板数据段出错!\n\\[box 错误 style 16\\]\n$");
     }
     EXPECT_EXIT(
         {
@@ -168,9 +168,10 @@ TEST_F(LoadOrder, CreatedEventComesBeforeTheWindowIsFirstShownWithControlsInPlac
 
     EXPECT_THAT(log_at_created, ::testing::ElementsAre("open", "create 1 test window"));
     EXPECT_THAT(g_platform->log(), ::testing::ElementsAre("open", "create 1 test window", "show 1"));
-    // The outer frame is centred on the 1024 x 768 screen; the client lies inside the classic frame.
+    // The outer frame is centred on the 1024 x 768 screen; the client lies inside the classic
+    // frame: 3 pixels of border on each side and a 22-pixel title bar.
     EXPECT_EQ(g_platform->window(1).client_position.x, (1024 - 206) / 2 + 3);
-    EXPECT_EQ(g_platform->window(1).client_position.y, (768 - 155) / 2 + 22);
+    EXPECT_EQ(g_platform->window(1).client_position.y, (768 - 155) / 2 + 25);
 }
 
 } // namespace

@@ -161,4 +161,16 @@ TEST_F(MessageBox, IsDismissedByOkEnterSpaceEscapeAndItsCloseButton)
     EXPECT_EQ(headless->message_boxes()[0].text, "text");
 }
 
+TEST_F(MessageBox, AQuitRequestDismissesTheBoxAndThenClosesTheWindows)
+{
+    static const toolkit::WindowDesign design = window({});
+    start({&design});
+    toolkit::load_start_window(kWindowId);
+    headless->push({PlatformEvent::Type::quit_requested, 0, {}, Key::other});
+    toolkit::message_box("text", 0, "caption");
+    EXPECT_FALSE(headless->window(1).destroyed);
+    toolkit::process_events_for_testing();
+    EXPECT_TRUE(headless->window(1).destroyed);
+}
+
 } // namespace

@@ -44,7 +44,6 @@ void append_symbol(toolkit::ByteString picture)
     // Re-form the block as n + 1 references.
     symbol_list = toolkit::reallocate_block(symbol_list, list_bytes(n + 1));
     write_header(symbol_list, n + 1);
-    toolkit::reference_list_slots(symbol_list)[n] = nullptr;
     // Copy the picture into a block of its own.
     toolkit::reference_list_slots(symbol_list)[n] = toolkit::make_byte_string(toolkit::byte_string_bytes(picture));
 }

@@ -2,11 +2,16 @@
 
 #include "fatal_error.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
+
+// Blocks hold their header words in the machine's order, and the build writes
+// the embedded pictures' headers little-endian.
+static_assert(std::endian::native == std::endian::little);
 
 namespace toolkit {
 
@@ -82,7 +87,7 @@ std::span<const std::uint8_t> byte_string_bytes(ByteString block)
     std::uint32_t words[2];
     std::memcpy(words, block, sizeof words);
     if (words[0] != 1)
-        fatal_error("数据或数组类型不匹配", 5);
+        raise_runtime_error(5);
     return {block + kArrayHeaderBytes, words[1]};
 }
 
@@ -92,7 +97,7 @@ std::span<void*> reference_list_slots(void* block)
         return {};
     auto* words = static_cast<std::uint32_t*>(block);
     if (words[0] != 1)
-        fatal_error("数据或数组类型不匹配", 5);
+        raise_runtime_error(5);
     return {reinterpret_cast<void**>(static_cast<std::uint8_t*>(block) + kArrayHeaderBytes), words[1]};
 }
 

@@ -2,15 +2,14 @@
 
 #include "fatal_error.h"
 #include "fonts.h"
+#include "invariant.h"
 #include "operations.h"
 #include "runtime.h"
 
-#include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <unistd.h>
 #include <utility>
 
 namespace toolkit {
@@ -25,7 +24,7 @@ void install_platform(std::unique_ptr<Platform> platform) { runtime().platform =
 
 Platform& platform()
 {
-    assert(runtime().platform);
+    verify(runtime().platform != nullptr, "no platform is installed");
     return *runtime().platform;
 }
 
@@ -123,18 +122,18 @@ void start_toolkit(const ProgramResources& resources)
     Runtime& rt = runtime();
     rt.gui_thread = std::this_thread::get_id();
     move_to_program_folder();
+    register_face_aliases();
+    verify(rt.platform != nullptr, "start_toolkit needs an installed platform");
+    std::string reason;
+    if (!rt.platform->open(resources.pictures, reason))
+        fatal_error("无法打开图形显示：" + reason);
+    rt.platform_open = true;
+    // Checked once the display is open, so that the error box can show.
     if (!designs_readable(resources.designs))
         fatal_error("载入窗口模板数据段出错!");
     rt.designs = resources.designs;
     if (resources.painter)
         rt.painter = resources.painter;
-    register_face_aliases();
-    if (!rt.platform)
-        fatal_error("没有可用的显示平台");
-    std::string reason;
-    if (!rt.platform->open(resources.pictures, reason))
-        fatal_error("无法打开图形显示：" + reason);
-    rt.platform_open = true;
 }
 
 void register_cleanup(CleanupRoutine routine) { runtime().cleanup = routine; }
@@ -185,19 +184,34 @@ void load_start_window(std::int32_t window_id)
     }
 }
 
+void deliver_events(UntilInputEnds at_end_of_input)
+{
+    Runtime& rt = runtime();
+    while (!rt.windows.empty()) {
+        if (rt.quit_pending) {
+            close_all_windows();
+            break;
+        }
+        repaint_windows();
+        std::optional<PlatformEvent> event = rt.platform->wait_event(next_animation_timeout());
+        if (event && event->type == PlatformEvent::Type::end_of_input) {
+            if (at_end_of_input == UntilInputEnds::stop)
+                break;
+            close_all_windows();
+        } else if (event && event->type == PlatformEvent::Type::quit_requested) {
+            close_all_windows();
+        } else if (event) {
+            dispatch_window_event(*event);
+        }
+        advance_animations();
+    }
+    repaint_windows();
+}
+
 void run_message_loop()
 {
     require_gui_thread();
-    Runtime& rt = runtime();
-    while (!rt.windows.empty()) {
-        repaint_windows();
-        std::optional<PlatformEvent> event = rt.platform->wait_event(next_animation_timeout());
-        if (event && event->type == PlatformEvent::Type::end_of_input)
-            close_all_windows();
-        else if (event)
-            dispatch_window_event(*event);
-        advance_animations();
-    }
+    deliver_events(UntilInputEnds::close_windows);
 }
 
 void destroy_window(Window& window)
@@ -244,20 +258,7 @@ void run_program(int (*program_main)())
 
 namespace toolkit {
 
-void process_events_for_testing()
-{
-    Runtime& rt = runtime();
-    while (!rt.windows.empty()) {
-        repaint_windows();
-        std::optional<PlatformEvent> event = rt.platform->wait_event(next_animation_timeout());
-        if (event && event->type == PlatformEvent::Type::end_of_input)
-            break;
-        if (event)
-            dispatch_window_event(*event);
-        advance_animations();
-    }
-    repaint_windows();
-}
+void process_events_for_testing() { deliver_events(UntilInputEnds::stop); }
 
 void reset_for_testing()
 {
@@ -270,6 +271,7 @@ void reset_for_testing()
     rt.painter = nullptr;
     rt.open_box = nullptr;
     rt.ending = false;
+    rt.quit_pending = false;
 }
 
 } // namespace toolkit

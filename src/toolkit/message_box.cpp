@@ -45,6 +45,11 @@ void handle(MessageBoxSession& box, const PlatformEvent& event)
     case PlatformEvent::Type::end_of_input:
         box.dismissed = true;
         break;
+    case PlatformEvent::Type::quit_requested:
+        // The box goes, and the program's windows close once it has returned.
+        box.dismissed = true;
+        runtime().quit_pending = true;
+        break;
     case PlatformEvent::Type::button_pressed:
         box.pointer_on_ok = box.layout.ok_button.contains(event.position);
         box.ok_held = box.pointer_on_ok;
@@ -111,7 +116,8 @@ int show_message_box(std::string_view text, std::string_view caption, int style,
         if (box.needs_paint)
             paint(box, platform);
         std::optional<PlatformEvent> event = platform.wait_event(next_animation_timeout());
-        if (event && (event->window == box.handle || event->type == PlatformEvent::Type::end_of_input))
+        if (event && (event->window == box.handle || event->type == PlatformEvent::Type::end_of_input ||
+                      event->type == PlatformEvent::Type::quit_requested))
             handle(box, *event);
         else if (event)
             dispatch_window_event(*event);

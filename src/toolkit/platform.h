@@ -34,6 +34,7 @@ struct PlatformEvent {
         key_released,
         close_requested, // close button or system menu
         exposed,         // the window's contents were lost and must be presented again
+        quit_requested,  // the process was asked to end (a signal): close everything
         end_of_input,    // headless only: the injected input has run out
     };
     Type type = Type::mouse_moved;
@@ -57,9 +58,11 @@ struct PlatformPictures {
     Point hand_hot_spot;
 };
 
+// Where the client area lies inside a window's outer frame: the classic
+// 3-pixel border on every side, and a 22-pixel title bar under the top one.
 struct FrameExtents {
     int left = 3;
-    int top = 22;
+    int top = 3 + 22;
 };
 
 class Platform {
@@ -71,7 +74,7 @@ public:
     virtual void close() = 0;
 
     virtual Size screen_size() = 0;
-    // The frame around a client area; the classic 3 and 22 pixels where unknown.
+    // The frame around a client area; the classic one where unknown.
     virtual FrameExtents frame_extents() { return {}; }
 
     // Where a window's client area lies on the screen now (the user may have

@@ -454,8 +454,13 @@ public:
                 std::uint64_t now = SDL_GetTicks64();
                 received = SDL_WaitEventTimeout(&event, now < deadline ? static_cast<int>(deadline - now) : 0);
             }
-            if (!received)
-                return std::nullopt; // timeout or error: the caller rechecks its deadlines
+            if (!received) {
+                // Timeout or error: the caller rechecks its deadlines. An error
+                // without a deadline must not turn the caller's loop into a spin.
+                if (timeout_ms < 0)
+                    SDL_Delay(10);
+                return std::nullopt;
+            }
             if (std::optional<PlatformEvent> translated = translate(event))
                 return translated;
         }
@@ -542,10 +547,8 @@ private:
                 return std::nullopt;
             }
         case SDL_QUIT:
-            // Only an interrupt or termination signal: asks the first window to close.
-            if (m_windows.empty())
-                return std::nullopt;
-            return PlatformEvent{Type::close_requested, m_windows.begin()->first, {}, Key::other};
+            // Only an interrupt or termination signal.
+            return PlatformEvent{Type::quit_requested, 0, {}, Key::other};
         default:
             return std::nullopt;
         }

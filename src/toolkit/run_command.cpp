@@ -45,7 +45,7 @@ bool run_command(std::string_view command_line, bool /*wait*/, bool /*show*/)
         return false;
     // The system's file explorer, given a web address, opens it.
     if (words.front() == "explorer" || words.front() == "explorer.exe")
-        words.front() = "xdg-open";
+        words.front() = kSystemOpener;
     return runtime().platform->launch(words);
 }
 

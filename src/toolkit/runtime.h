@@ -26,7 +26,8 @@ struct Runtime {
     ControlPainter* painter = nullptr;
     std::thread::id gui_thread;
     MessageBoxSession* open_box = nullptr;
-    bool ending = false; // fatal_error or end_process is under way
+    bool ending = false;       // fatal_error or end_process is under way
+    bool quit_pending = false; // a quit request came while a message box was open
 };
 
 Runtime& runtime();
@@ -45,6 +46,11 @@ void repaint_windows();
 int next_animation_timeout();
 void advance_animations();
 void schedule_animation(Control& control);
+
+// Delivers events until no window of the program is open; in tests, also
+// until the scripted input runs out.
+enum class UntilInputEnds { close_windows, stop };
+void deliver_events(UntilInputEnds at_end_of_input);
 
 // Handles one platform event for the program's windows (not message boxes).
 void dispatch_window_event(const PlatformEvent& event);

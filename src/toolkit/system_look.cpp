@@ -1,5 +1,7 @@
 #include "system_look.h"
 
+#include "cairo_color.h"
+
 #include "fonts.h"
 
 #include <pango/pangocairo.h>
@@ -37,16 +39,11 @@ constexpr Size kOkButtonSize{75, 23};
 constexpr int kMinBoxClientWidth = 160;
 constexpr std::string_view kOkCaption = "确定";
 
-void set_source(cairo_t* cr, Color color)
-{
-    cairo_set_source_rgb(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0);
-}
-
 void fill_rect(cairo_t* cr, const Rect& rect, Color color)
 {
     if (rect.empty())
         return;
-    set_source(cr, color);
+    set_source_color(cr, color);
     cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
     cairo_fill(cr);
 }
@@ -83,7 +80,7 @@ void draw_dotted_ring(cairo_t* cr, const Rect& rect, Color color)
         if (rect.width > 1)
             dot(rect.right() - 1, y);
     }
-    set_source(cr, color);
+    set_source_color(cr, color);
     cairo_fill(cr);
 }
 
@@ -190,7 +187,7 @@ PangoRectangle logical_extents(PangoLayout* layout)
 void show_layout(cairo_t* cr, PangoLayout* layout, int x, int y, Color color)
 {
     PangoRectangle logical = logical_extents(layout);
-    set_source(cr, color);
+    set_source_color(cr, color);
     cairo_move_to(cr, x - logical.x, y - logical.y);
     pango_cairo_show_layout(cr, layout);
 }
@@ -247,7 +244,7 @@ void draw_stop_icon(cairo_t* cr, const Rect& rect)
     cairo_line_to(cr, 16 + kArm, 16 + kArm);
     cairo_move_to(cr, 16 + kArm, 16 - kArm);
     cairo_line_to(cr, 16 - kArm, 16 + kArm);
-    set_source(cr, kWhite);
+    set_source_color(cr, kWhite);
     cairo_set_line_width(cr, 3.6);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
     cairo_stroke(cr);

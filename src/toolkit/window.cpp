@@ -1,9 +1,10 @@
 #include "window.h"
 
+#include "cairo_color.h"
 #include "control_painter.h"
+#include "invariant.h"
 #include "system_look.h"
 
-#include <cassert>
 
 namespace toolkit {
 
@@ -11,8 +12,6 @@ namespace {
 
 // Beyond this many separate rectangles one enclosing rectangle is cheaper to present.
 constexpr int kMaxPresentedRects = 16;
-
-void set_source(cairo_t* cr, Color color) { cairo_set_source_rgb(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0); }
 
 } // namespace
 
@@ -24,7 +23,7 @@ Window::Window(const WindowDesign& design, WindowHandle handle)
     for (const ControlDesign& control : design.controls)
         m_controls.emplace_back(control);
     m_frame = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, design.client_size.width, design.client_size.height);
-    assert(cairo_surface_status(m_frame) == CAIRO_STATUS_SUCCESS);
+    verify(cairo_surface_status(m_frame) == CAIRO_STATUS_SUCCESS, "a window frame could not be made");
     m_dirty = cairo_region_create();
 }
 
@@ -90,7 +89,7 @@ std::vector<Rect> Window::repaint(ControlPainter* painter)
     for (const Rect& r : rects)
         cairo_rectangle(cr, r.x, r.y, r.width, r.height);
     cairo_clip(cr);
-    set_source(cr, m_design.background);
+    set_source_color(cr, m_design.background);
     cairo_paint(cr);
 
     // Bottom of the stack first: the first control of the order ends on top.

@@ -4,6 +4,7 @@
 // button reports its click when the press is released over it (or when the
 // space bar is released while it has the focus).
 
+#include "command_line.h"
 #include "operations.h"
 #include "runtime.h"
 
@@ -60,7 +61,7 @@ void open_link(Window& window, Control& link)
     const auto& style = std::get<HyperlinkStyle>(link.design.style);
     std::string address =
         style.link_kind == LinkKind::mail ? "mailto:" + style.mail_address : style.web_address;
-    link.visited = !address.empty() && runtime().platform->launch({"xdg-open", address});
+    link.visited = !address.empty() && runtime().platform->launch({std::string(kSystemOpener), address});
     window.invalidate(link);
 }
 
@@ -73,16 +74,16 @@ void press(Window& window, Point point)
     int y = point.y - target->rect().y;
     switch (target->kind()) {
     case ControlKind::picture_box:
+    case ControlKind::hyperlink_box: {
+        WindowHandle handle = window.handle();
         if (target->design.on_left_pressed)
             target->design.on_left_pressed(x, y, kLeftButtonKeyState);
-        break;
-    case ControlKind::hyperlink_box:
-        if (target->design.on_left_pressed)
-            target->design.on_left_pressed(x, y, kLeftButtonKeyState);
-        // The program's handlers answer nothing, so the box's own handling goes on.
-        if (target->visible)
+        // The program's handlers answer nothing, so the box's own handling
+        // goes on, if the handler left the window and the box in place.
+        if (target->kind() == ControlKind::hyperlink_box && find_window_by_handle(handle) && target->visible)
             open_link(window, *target);
         break;
+    }
     case ControlKind::button:
         if (target->design.tab_stop)
             set_focus(window, target);

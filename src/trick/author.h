@@ -11,6 +11,7 @@ namespace trick {
 
 inline constexpr std::string_view kAuthorMessengerNumber = "01234567";
 inline constexpr std::string_view kAuthorSiteAddress = "http://www.norvane.example";
-inline constexpr std::string_view kAuthorSiteDomain = "www.norvane.example";
+// The site address without its scheme.
+inline constexpr std::string_view kAuthorSiteDomain = kAuthorSiteAddress.substr(kAuthorSiteAddress.find("//") + 2);
 
 } // namespace trick

@@ -1,6 +1,6 @@
 #include "ui/background_fill.h"
 
-#include "ui/cairo_color.h"
+#include "toolkit/cairo_color.h"
 
 namespace ui {
 
@@ -27,7 +27,7 @@ Color background_row_color(const toolkit::Background& background, int height, in
 void fill_background(cairo_t* cr, const toolkit::Background& background, toolkit::Size area)
 {
     if (background.stops.size() < 2) {
-        set_source_color(cr, background_row_color(background, area.height, 0));
+        toolkit::set_source_color(cr, background_row_color(background, area.height, 0));
         cairo_rectangle(cr, 0, 0, area.width, area.height);
         cairo_fill(cr);
         return;
@@ -36,7 +36,7 @@ void fill_background(cairo_t* cr, const toolkit::Background& background, toolkit
     cairo_save(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     for (int y = 0; y < area.height; ++y) {
-        set_source_color(cr, background_row_color(background, area.height, y));
+        toolkit::set_source_color(cr, background_row_color(background, area.height, y));
         cairo_rectangle(cr, 0, y, area.width, 1);
         cairo_fill(cr);
     }

@@ -1,6 +1,6 @@
 #include "ui/text_drawing.h"
 
-#include "ui/cairo_color.h"
+#include "toolkit/cairo_color.h"
 
 #include <pango/pangocairo.h>
 
@@ -41,7 +41,7 @@ toolkit::Rect logical_pixel_rect(PangoLayout* layout)
 
 void show_text(cairo_t* cr, PangoLayout* layout, toolkit::Point origin, toolkit::Color color)
 {
-    set_source_color(cr, color);
+    toolkit::set_source_color(cr, color);
     cairo_move_to(cr, origin.x, origin.y);
     pango_cairo_show_layout(cr, layout);
 }

@@ -3,8 +3,8 @@
 // Laid-out texts, kept between repaints. Each control's style object owns one
 // entry, made again only when something it was laid out from changes, so an
 // unchanged text is shaped once however often its control repaints. Layouts
-// come from one Pango context of the cache's own, with grey antialiasing and
-// unhinted metrics. For one thread: the GUI thread.
+// come from one Pango context of the cache's own, with the toolkit's one text
+// rendering setup. For one thread: the GUI thread.
 
 #include "toolkit/design.h"
 

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh" "${1:-}"
 # classic 3-pixel frame and 22-pixel title bar.
 expect_centred() {
   local screen_w=$1 screen_h=$2
-  local x=$(((screen_w - 686) / 2 + 3)) y=$(((screen_h - 555) / 2 + 22))
+  local x=$(((screen_w - 686) / 2 + 3)) y=$(((screen_h - 555) / 2 + 25))
   [[ $E2E_WIN_X == "$x" && $E2E_WIN_Y == "$y" ]] ||
     e2e_fail "on a ${screen_w}x$screen_h screen the client area is at ($E2E_WIN_X, $E2E_WIN_Y), expected ($x, $y)"
   e2e_ok "centred on a ${screen_w}x$screen_h screen: client area at ($x, $y)"
