@@ -5,7 +5,10 @@
 // A GIF of one frame is drawn without transparency (transparent pixels show
 // their palette colour). A GIF of several frames is composed on a canvas of
 // its screen size that starts white, each frame drawn over the previous one
-// with its transparent pixels left out.
+// with its transparent pixels left out. The composition is made once: when
+// the animation loops, the first frame shows as it was composed on white.
+// (The program's pictures cover the whole screen with every frame, where the
+// two are the same.)
 
 #include <cairo.h>
 

@@ -53,6 +53,8 @@ std::unique_ptr<PangoLayout, TextLayoutCache::GObjectUnref> TextLayoutCache::mak
     PangoAttrList* attributes = pango_attr_list_new();
     pango_attr_list_insert(attributes,
                            pango_attr_line_height_new_absolute(pango_font_description_get_size(description.get())));
+    // Lines break between characters without the hyphen Pango would add.
+    pango_attr_list_insert(attributes, pango_attr_insert_hyphens_new(FALSE));
     pango_layout_set_attributes(layout.get(), attributes);
     pango_attr_list_unref(attributes);
     // Pango breaks lines at "\r\n" as one break.
