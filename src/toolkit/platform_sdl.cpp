@@ -273,6 +273,10 @@ public:
             error = "cannot open the display (DISPLAY is not set)";
             return false;
         }
+        // With only an X display named, go straight to it: trying Wayland first
+        // costs time and writes to standard error.
+        if (!std::getenv("SDL_VIDEODRIVER") && !std::getenv("WAYLAND_DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
             error = std::string("cannot open the display: ") + SDL_GetError();
             return false;
