@@ -2,21 +2,16 @@
 // each one into a cairo image and we copy the rectangles that changed into
 // the window's surface. SDL's framebuffer acceleration is switched off before
 // the first window, so SDL never loads an OpenGL stack nor recreates the X
-// window (which would drop the X properties set here). The window-manager
-// hints SDL has no call for or sets differently (every icon size, the Motif
-// frame functions, static gravity for the client position, the class, a
-// UTF-8 name) are set directly on the X window; on other video drivers they
-// are simply left out.
+// window (which would drop the X properties set on it, platform_sdl_x11.h).
 
 #include "toolkit/platform_sdl.h"
 
+#include "toolkit/platform_sdl_pictures.h"
+#include "toolkit/platform_sdl_x11.h"
 #include "toolkit/process_launch.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
-#include <X11/Xutil.h>
 
-#include <dlfcn.h>
 #include <time.h>
 
 #include <algorithm>
@@ -37,202 +32,6 @@ namespace {
     std::abort();
 }
 
-struct CairoSurfaceDeleter {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-using CairoSurface = std::unique_ptr<cairo_surface_t, CairoSurfaceDeleter>;
-
-struct SdlSurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SdlSurface = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
-
-// --- Pictures -------------------------------------------------------------
-
-struct PngSource {
-    std::span<const std::uint8_t> bytes;
-    std::size_t offset = 0;
-};
-
-cairo_status_t read_png_bytes(void* closure, unsigned char* data, unsigned int length)
-{
-    auto* source = static_cast<PngSource*>(closure);
-    if (source->bytes.size() - source->offset < length)
-        return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, source->bytes.data() + source->offset, length);
-    source->offset += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
-// Null for a null byte string or bytes that are not a PNG picture.
-CairoSurface decode_png(ByteString picture)
-{
-    PngSource source{byte_string_bytes(picture)};
-    if (source.bytes.empty())
-        return nullptr;
-    CairoSurface surface(cairo_image_surface_create_from_png_stream(read_png_bytes, &source));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-        return nullptr;
-    return surface;
-}
-
-// Cairo keeps colours premultiplied by alpha; SDL and the X icon property
-// want them straight.
-std::uint32_t straight_alpha_pixel(std::uint32_t premultiplied, bool has_alpha)
-{
-    if (!has_alpha)
-        return premultiplied | 0xff000000u;
-    std::uint32_t alpha = premultiplied >> 24;
-    if (alpha == 0)
-        return 0;
-    auto unmultiply = [alpha](std::uint32_t channel) { return (channel * 255 + alpha / 2) / alpha; };
-    return alpha << 24 | unmultiply(premultiplied >> 16 & 0xff) << 16 | unmultiply(premultiplied >> 8 & 0xff) << 8
-        | unmultiply(premultiplied & 0xff);
-}
-
-template <typename Visit>
-void for_each_straight_pixel(cairo_surface_t* picture, Visit visit)
-{
-    cairo_surface_flush(picture);
-    int width = cairo_image_surface_get_width(picture);
-    int height = cairo_image_surface_get_height(picture);
-    int stride = cairo_image_surface_get_stride(picture);
-    bool has_alpha = cairo_image_surface_get_format(picture) == CAIRO_FORMAT_ARGB32;
-    const unsigned char* data = cairo_image_surface_get_data(picture);
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-        for (int x = 0; x < width; ++x)
-            visit(x, y, straight_alpha_pixel(row[x], has_alpha));
-    }
-}
-
-SdlSurface sdl_copy(cairo_surface_t* picture)
-{
-    SdlSurface copy(SDL_CreateRGBSurfaceWithFormat(0, cairo_image_surface_get_width(picture),
-                                                   cairo_image_surface_get_height(picture), 32,
-                                                   SDL_PIXELFORMAT_ARGB8888));
-    if (!copy)
-        return nullptr;
-    auto* pixels = static_cast<unsigned char*>(copy->pixels);
-    int pitch = copy->pitch;
-    for_each_straight_pixel(picture, [pixels, pitch](int x, int y, std::uint32_t pixel) {
-        reinterpret_cast<std::uint32_t*>(pixels + y * pitch)[x] = pixel;
-    });
-    return copy;
-}
-
-// --- X11 window-manager hints -------------------------------------------
-
-// Xlib is already loaded as SDL's own dependency; the few functions used here
-// are looked up there so that the build links SDL alone.
-struct Xlib {
-    decltype(&XInternAtom) intern_atom = nullptr;
-    decltype(&XChangeProperty) change_property = nullptr;
-    decltype(&XDeleteProperty) delete_property = nullptr;
-    decltype(&XFlush) flush = nullptr;
-
-    static const Xlib* loaded()
-    {
-        static const Xlib xlib = [] {
-            Xlib functions;
-            void* library = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-            if (!library)
-                return functions;
-            auto find = [library]<typename Function>(Function& function, const char* name) {
-                function = reinterpret_cast<Function>(dlsym(library, name));
-            };
-            find(functions.intern_atom, "XInternAtom");
-            find(functions.change_property, "XChangeProperty");
-            find(functions.delete_property, "XDeleteProperty");
-            find(functions.flush, "XFlush");
-            return functions;
-        }();
-        bool complete = xlib.intern_atom && xlib.change_property && xlib.delete_property && xlib.flush;
-        return complete ? &xlib : nullptr;
-    }
-};
-
-// Words of the _MOTIF_WM_HINTS property.
-constexpr long kMotifFunctionsAndDecorations = 1 | 2;
-constexpr long kMotifFunctionMove = 1 << 2;
-constexpr long kMotifFunctionClose = 1 << 5;
-constexpr long kMotifDecorBorder = 1 << 1;
-constexpr long kMotifDecorTitle = 1 << 3;
-constexpr long kMotifDecorMenu = 1 << 4;
-
-// The 18 words of WM_NORMAL_HINTS: the position is the client area's own
-// (static gravity: the frame goes around it) and the size is fixed.
-std::array<long, 18> fixed_size_hints(Point client_position, Size client_size)
-{
-    std::array<long, 18> hints{};
-    hints[0] = USPosition | PMinSize | PMaxSize | PWinGravity;
-    hints[1] = client_position.x;
-    hints[2] = client_position.y;
-    hints[5] = hints[7] = client_size.width;
-    hints[6] = hints[8] = client_size.height;
-    hints[17] = StaticGravity;
-    return hints;
-}
-
-constexpr char kWindowClass[] = "xinglan\0Xinglan"; // instance and class names
-
-// _NET_WM_ICON: for each size its width, height and straight ARGB pixels,
-// each in a long as format-32 properties are.
-std::vector<long> net_wm_icon_words(const std::vector<CairoSurface>& icons)
-{
-    std::vector<long> words;
-    for (const CairoSurface& icon : icons) {
-        int width = cairo_image_surface_get_width(icon.get());
-        words.push_back(width);
-        words.push_back(cairo_image_surface_get_height(icon.get()));
-        std::size_t first = words.size();
-        words.resize(first + static_cast<std::size_t>(width) * cairo_image_surface_get_height(icon.get()));
-        for_each_straight_pixel(icon.get(), [&words, first, width](int x, int y, std::uint32_t pixel) {
-            words[first + static_cast<std::size_t>(y) * width + x] = pixel;
-        });
-    }
-    return words;
-}
-
-// Set on the hidden window, so the window manager reads them when it is first shown.
-void set_window_manager_hints(SDL_Window* window, const WindowOptions& options, const std::vector<CairoSurface>& icons)
-{
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        return;
-    const Xlib* xlib = Xlib::loaded();
-    if (!xlib)
-        return;
-    Display* display = info.info.x11.display;
-    ::Window x_window = info.info.x11.window;
-    auto atom = [&](const char* name) { return xlib->intern_atom(display, name, False); };
-    auto replace = [&](Atom property, Atom type, int format, const void* data, std::size_t count) {
-        xlib->change_property(display, x_window, property, type, format, PropModeReplace,
-                              static_cast<const unsigned char*>(data), static_cast<int>(count));
-    };
-
-    long motif[5] = {kMotifFunctionsAndDecorations, kMotifFunctionMove | kMotifFunctionClose,
-                     kMotifDecorBorder | kMotifDecorTitle | kMotifDecorMenu, 0, 0};
-    replace(atom("_MOTIF_WM_HINTS"), atom("_MOTIF_WM_HINTS"), 32, motif, std::size(motif));
-    // SDL marks a window transient for the root when the server had no Motif
-    // hints atom yet; with the hints set that would only make it look like a dialog.
-    xlib->delete_property(display, x_window, XA_WM_TRANSIENT_FOR);
-
-    std::array<long, 18> size_hints = fixed_size_hints(options.client_position, options.client_size);
-    replace(XA_WM_NORMAL_HINTS, XA_WM_SIZE_HINTS, 32, size_hints.data(), size_hints.size());
-
-    // Replaces the single size SDL_SetWindowIcon put there.
-    std::vector<long> icon_words = net_wm_icon_words(icons);
-    if (!icon_words.empty())
-        replace(atom("_NET_WM_ICON"), XA_CARDINAL, 32, icon_words.data(), icon_words.size());
-
-    replace(XA_WM_CLASS, XA_STRING, 8, kWindowClass, sizeof kWindowClass);
-    // SDL stores the old-style name as UTF-8 bytes labelled Latin-1, which
-    // garbles a Chinese title; labelled UTF-8 it is read right (xdotool too).
-    replace(XA_WM_NAME, atom("UTF8_STRING"), 8, options.title.data(), options.title.size());
-    xlib->flush(display);
-}
 
 // --- The platform -----------------------------------------------------------
 

@@ -146,24 +146,18 @@ e2e_xvfb_ready() {
   kill -0 "$E2E_XVFB_PID" 2>/dev/null && xdpyinfo >/dev/null 2>&1
 }
 
-# e2e_start_xvfb WIDTHxHEIGHT: starts Xvfb on the first free display of :91..:120.
+# e2e_start_xvfb WIDTHxHEIGHT: starts Xvfb on a display number it picks
+# itself (-displayfd), so that test runs side by side never share a server.
+e2e_display_known() { [[ -s $E2E_TMP/display ]]; }
 e2e_start_xvfb() {
-  local n
-  for n in $(seq 91 120); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    # -noreset: a server that resets when its last client leaves refuses the next one meanwhile.
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    export DISPLAY=":$n"
-    if e2e_poll 10 e2e_xvfb_ready; then
-      echo "Xvfb $1 on $DISPLAY"
-      return 0
-    fi
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
-    wait "$E2E_XVFB_PID" 2>/dev/null || true
-    E2E_XVFB_PID=
-  done
-  e2e_fail "no Xvfb could be started on :91..:120 ($(cat "$E2E_TMP/xvfb.log"))"
+  : >"$E2E_TMP/display"
+  # -noreset: a server that resets when its last client leaves refuses the next one meanwhile.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  e2e_poll 10 e2e_display_known || e2e_fail "Xvfb did not start ($(cat "$E2E_TMP/xvfb.log"))"
+  export DISPLAY=":$(tr -d '[:space:]' <"$E2E_TMP/display")"
+  e2e_poll 10 e2e_xvfb_ready || e2e_fail "Xvfb on $DISPLAY does not answer ($(cat "$E2E_TMP/xvfb.log"))"
+  echo "Xvfb $1 on $DISPLAY"
 }
 
 e2e_stop_xvfb() {
