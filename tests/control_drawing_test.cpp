@@ -132,7 +132,7 @@ protected:
 
     void paint(Canvas& canvas, const toolkit::PictureBoxStyle& style, const toolkit::PictureFrame* frame)
     {
-        painter.paint_picture_box(canvas.cr(), style, nullptr, frame, {canvas.width(), canvas.height()});
+        painter.paint_picture_box(canvas.cr(), style, frame, {canvas.width(), canvas.height()});
     }
 
     ui::Painter painter;
@@ -258,7 +258,7 @@ TEST_F(ControlDrawingTest, StretchedSymbolCoversExactlyTheInnerArea)
     // No clip: whatever spills outside the 23 x 23 area would show on the blue ring.
     Canvas canvas(25, 25, kBlue);
     cairo_translate(canvas.cr(), 1, 1);
-    painter.paint_picture_box(canvas.cr(), style, nullptr, &frame, {23, 23});
+    painter.paint_picture_box(canvas.cr(), style, &frame, {23, 23});
 
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x) {

@@ -23,9 +23,10 @@ class ControlPainter {
 public:
     virtual ~ControlPainter() = default;
     virtual void paint_label(cairo_t* cr, const LabelStyle& style, Size inner) = 0;
-    // frame is null when the box has no picture.
-    virtual void paint_picture_box(cairo_t* cr, const PictureBoxStyle& style, const Picture* picture,
-                                   const PictureFrame* frame, Size inner) = 0;
+    // The frame on show, a composed image of the picture's full size; null
+    // when the box has no picture.
+    virtual void paint_picture_box(cairo_t* cr, const PictureBoxStyle& style, const PictureFrame* frame,
+                                   Size inner) = 0;
     virtual void paint_hyperlink(cairo_t* cr, const HyperlinkStyle& style, LinkLook look, Size inner) = 0;
 };
 

@@ -134,9 +134,8 @@ void Window::paint_control(cairo_t* cr, const Control& control, ControlPainter* 
                 paint_inner(style.border, [&](Size inner) { painter->paint_label(cr, style, inner); });
             } else if constexpr (std::is_same_v<Style, PictureBoxStyle>) {
                 paint_inner(style.border, [&](Size inner) {
-                    const Picture* picture = control.picture ? &*control.picture : nullptr;
-                    const PictureFrame* frame = picture ? &picture->frames[control.frame_index] : nullptr;
-                    painter->paint_picture_box(cr, style, picture, frame, inner);
+                    const PictureFrame* frame = control.picture ? &control.picture->frames[control.frame_index] : nullptr;
+                    painter->paint_picture_box(cr, style, frame, inner);
                 });
             } else if constexpr (std::is_same_v<Style, HyperlinkStyle>) {
                 paint_inner(style.border, [&](Size inner) {

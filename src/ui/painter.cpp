@@ -11,9 +11,7 @@ void Painter::paint_label(cairo_t* cr, const toolkit::LabelStyle& style, toolkit
     draw_label(cr, style, inner, m_layouts);
 }
 
-// The frame is a composed image of the picture's full size, so it carries
-// everything the drawing needs.
-void Painter::paint_picture_box(cairo_t* cr, const toolkit::PictureBoxStyle& style, const toolkit::Picture*,
+void Painter::paint_picture_box(cairo_t* cr, const toolkit::PictureBoxStyle& style,
                                 const toolkit::PictureFrame* frame, toolkit::Size inner)
 {
     draw_picture_box(cr, style, frame, inner);

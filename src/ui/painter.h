@@ -14,8 +14,8 @@ namespace ui {
 class Painter final : public toolkit::ControlPainter {
 public:
     void paint_label(cairo_t* cr, const toolkit::LabelStyle& style, toolkit::Size inner) override;
-    void paint_picture_box(cairo_t* cr, const toolkit::PictureBoxStyle& style, const toolkit::Picture* picture,
-                           const toolkit::PictureFrame* frame, toolkit::Size inner) override;
+    void paint_picture_box(cairo_t* cr, const toolkit::PictureBoxStyle& style, const toolkit::PictureFrame* frame,
+                           toolkit::Size inner) override;
     void paint_hyperlink(cairo_t* cr, const toolkit::HyperlinkStyle& style, toolkit::LinkLook look,
                          toolkit::Size inner) override;
 
